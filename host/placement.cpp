@@ -36,8 +36,9 @@ bool TextBuffer::overrun() const {
 }
 
 std::string TextBuffer::contents() const {
+    // A text without its NUL shows at most the maximum characters.
     const char* start = storage_.get() + kGuard;
-    return std::string(start, strnlen(start, size_));
+    return std::string(start, strnlen(start, size_ - 1));
 }
 
 Placement::Placement(std::string alias, const LoadedModule& module, gauge::GaugeHeader& gauge,

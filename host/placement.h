@@ -24,7 +24,7 @@ class TextBuffer {
     void reset();
     // True when a guard byte changed since reset().
     bool overrun() const;
-    // The text up to its NUL, or up to the buffer's end when there is none.
+    // The text up to its NUL, at most the maximum characters.
     std::string contents() const;
 
     static constexpr std::size_t kGuard = 32;

@@ -62,7 +62,9 @@ class Runner {
                 std::string problem;
                 const auto words = split_words(text, problem);
                 if (!words) throw LineError(problem);
-                if (!words->empty()) execute(*words);
+                if (words->empty()) continue;
+                if (options_.verbose) out_ << "> " << text << "\n";
+                execute(*words);
             } catch (const std::exception& error) {
                 out_ << label_ << ":" << line_ << ": error: " << error.what() << "\n";
                 return failures_ + 1;
@@ -339,8 +341,8 @@ class Runner {
     const ElementState& element_of_kind(const Words& w, std::uint32_t kind) {
         const ElementState& state = placement(w[2]).element(parse_int(w[3], "element"));
         if (state.element->kind != kind)
-            throw LineError("element " + w[3] + " of " + w[2] + " is a " +
-                            element_kind_name(state.element->kind) + ", not a " +
+            throw LineError("element " + w[3] + " of " + w[2] + " is of kind " +
+                            element_kind_name(state.element->kind) + ", not " +
                             element_kind_name(kind));
         return state;
     }

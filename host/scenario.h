@@ -36,6 +36,7 @@ namespace host {
 
 struct ScenarioOptions {
     std::filesystem::path module_folder;
+    bool verbose = false;  // echo each command before running it
 };
 
 // Runs one scenario. What it shows and every failure ("FILE:LINE: ... expected

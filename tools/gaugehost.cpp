@@ -1,7 +1,7 @@
 // gaugehost: loads gauge modules without the simulator.
 //
 //   gaugehost inspect MODULE_FILE
-//   gaugehost run [--modules DIR] SCENARIO_FILE...
+//   gaugehost run [--modules DIR] [--verbose] SCENARIO_FILE...
 //
 // The module folder defaults to ../gauges beside the program, where the build
 // puts the modules.
@@ -20,7 +20,7 @@ namespace {
 
 int usage() {
     std::cerr << "usage: gaugehost inspect MODULE_FILE\n"
-                 "       gaugehost run [--modules DIR] SCENARIO_FILE...\n";
+                 "       gaugehost run [--modules DIR] [--verbose] SCENARIO_FILE...\n";
     return 2;
 }
 
@@ -40,6 +40,8 @@ int run(const std::vector<std::string>& arguments) {
         if (arguments[at] == "--modules") {
             if (at + 1 >= arguments.size()) return usage();
             options.module_folder = arguments[++at];
+        } else if (arguments[at] == "--verbose") {
+            options.verbose = true;
         } else {
             files.push_back(arguments[at]);
         }
