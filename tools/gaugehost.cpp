@@ -2,6 +2,7 @@
 //
 //   gaugehost inspect MODULE_FILE
 //   gaugehost run [--modules DIR] [--verbose] SCENARIO_FILE...
+//   gaugehost render PANEL_CFG|Module!Gauge --out FILE.png ...   (native build)
 //
 // The module folder defaults to ../gauges beside the program, where the build
 // puts the modules.
@@ -15,12 +16,18 @@
 #include "program_folder.h"
 #include "scenario.h"
 #include "services_table.h"
+#ifdef GAUGEHOST_RENDER
+#include "render_command.h"
+#endif
 
 namespace {
 
 int usage() {
     std::cerr << "usage: gaugehost inspect MODULE_FILE\n"
                  "       gaugehost run [--modules DIR] [--verbose] SCENARIO_FILE...\n";
+#ifdef GAUGEHOST_RENDER
+    std::cerr << tools::kRenderUsage;
+#endif
     return 2;
 }
 
@@ -63,6 +70,10 @@ int main(int argc, char** argv) {
     try {
         if (command == "inspect") return inspect(arguments);
         if (command == "run") return run(arguments);
+#ifdef GAUGEHOST_RENDER
+        if (command == "render")
+            return tools::render_command(arguments, tools::program_folder() / ".." / "gauges");
+#endif
     } catch (const std::exception& error) {
         std::cerr << "gaugehost: " << error.what() << "\n";
         return 1;
