@@ -63,6 +63,16 @@ void expect_error(const Bytes& bytes, const std::string& complaint) {
     }
 }
 
+// Each case damages its own copy of the module's bytes.
+void expect_each_error(const Bytes& module, const std::vector<BrokenFile>& cases) {
+    for (const BrokenFile& c : cases) {
+        SCOPED_TRACE(c.name);
+        Bytes bytes = module;
+        c.damage(bytes);
+        expect_error(bytes, c.complaint);
+    }
+}
+
 TEST(MalformedModuleFile, DamageCommonToBothFormatsGivesAClearError) {
     const std::vector<BrokenFile> cases = {
         {"empty", [](Bytes& b) { b.clear(); }, "neither an ELF nor a PE file (0 bytes"},
@@ -78,12 +88,7 @@ TEST(MalformedModuleFile, DamageCommonToBothFormatsGivesAClearError) {
          [](Bytes& b) { put32(b, face_header(b) + 32, 300); }, "bitmap 0x101: 300 palette colours"},
     };
     const Bytes radios = file_bytes(module_path("Radios"));
-    for (const BrokenFile& c : cases) {
-        SCOPED_TRACE(c.name);
-        Bytes bytes = radios;
-        c.damage(bytes);
-        expect_error(bytes, c.complaint);
-    }
+    expect_each_error(radios, cases);
 }
 
 TEST(MalformedModuleFile, BadOffsetsInTheHeadersGiveAClearError) {
@@ -133,12 +138,7 @@ TEST(MalformedModuleFile, BadOffsetsInTheHeadersGiveAClearError) {
              "resource directory at RVA 0x7ffffff0 lies in no section"},
         };
     }
-    for (const BrokenFile& c : cases) {
-        SCOPED_TRACE(c.name);
-        Bytes bytes = radios;
-        c.damage(bytes);
-        expect_error(bytes, c.complaint);
-    }
+    expect_each_error(radios, cases);
 }
 
 TEST(MalformedModuleFile, MissingFileIsNamed) {
