@@ -9,6 +9,7 @@
 //     10 child (10,10) 20x20 click, key event 0x4001 (under 2, which comes first)
 //     11 child (300,0): calls unknown slots
 //     12 child (400,0) 10x10 movement only, function
+//     13 child (500,0): toggles a panel window
 #include <gtest/gtest.h>
 
 #include "fixture_host.h"

@@ -23,6 +23,15 @@ TEST(Services, UnknownSlotsAreRecordedNotFatal) {
                              }));
 }
 
+TEST(Services, PanelWindowToggleIsRecordedAndAnswered) {
+    host::Host host;
+    host.load_module(test::fixture("HostFixture"));
+    host::Placement& shapes = host.place("HostFixture", "Shapes");
+    host.click(shapes, {505, 5});
+    EXPECT_EQ(host.panel_window_toggles(), std::vector<std::uint32_t>{75});
+    EXPECT_EQ(host.key_events().back(), (host::KeyEvent{0x8000, 1}));
+}
+
 struct RoutineCase {
     GaugeRoutine routine;
     gauge::ServiceSlot slot;
