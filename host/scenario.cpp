@@ -138,6 +138,9 @@ class Runner {
         } else if (command == "print") {
             need(w, 2, "print \"TEXT\"");
             out_ << w[1] << "\n";
+        } else if (const auto extra = options_.extra_commands.find(command);
+                   extra != options_.extra_commands.end()) {
+            extra->second(host_, w, label_);
         } else {
             throw LineError("unknown command '" + command + "'");
         }

@@ -23,20 +23,33 @@
 //   expect error "TEXT"                      the next host error contains TEXT
 //   expect errors none
 //   show ALIAS | show events | print "TEXT"
+//   render ...                               where the program adds it (ScenarioCommand)
 //
 // Element states are those of the last update. Host errors not expected by the
 // end of the file count as failures.
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace host {
+
+class Host;
+
+// A command the runner does not know itself, added by the program (gaugehost
+// adds "render" where the renderer is built). It gets the host, the line's
+// words and the scenario file; it throws to stop the scenario.
+using ScenarioCommand = std::function<void(Host& host, const std::vector<std::string>& words,
+                                           const std::filesystem::path& scenario_file)>;
 
 struct ScenarioOptions {
     std::filesystem::path module_folder;
     bool verbose = false;  // echo each command before running it
+    std::map<std::string, ScenarioCommand> extra_commands{};
 };
 
 // Runs one scenario. What it shows and every failure ("FILE:LINE: ... expected

@@ -54,6 +54,9 @@ int run(const std::vector<std::string>& arguments) {
         }
     }
     if (files.empty()) return usage();
+#ifdef GAUGEHOST_RENDER
+    tools::add_render_command(options);
+#endif
     int failures = 0;
     for (const std::string& file : files)
         failures += host::run_scenario_file(file, options, std::cout);

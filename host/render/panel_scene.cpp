@@ -53,7 +53,15 @@ PanelScene::PanelScene(host::Host& host, const panel::PanelConfig& config,
                 const std::string name = entry.module + "!" + entry.gauge;
                 const int count = ++times_placed[name];
                 const std::string alias = count == 1 ? name : name + "#" + std::to_string(count);
-                host::Placement& placement = host.place(entry.module, entry.gauge, alias);
+                // A gauge already placed under that name (by a scenario, or an
+                // earlier drawing of this panel) is drawn as it stands.
+                host::Placement* placed = host.placement(alias);
+                if (placed == nullptr)
+                    placed = &host.place(entry.module, entry.gauge, alias);
+                else if (placed->module().name() != entry.module ||
+                         placed->gauge().name != entry.gauge)
+                    throw std::runtime_error("'" + alias + "' is already placed as another gauge");
+                host::Placement& placement = *placed;
                 const auto [own_width, own_height] = renderer.gauge_size(placement);
                 const int width =
                     entry.width.value_or(static_cast<int>(placement.gauge().default_width_mm));

@@ -24,7 +24,8 @@ class PanelScene {
   public:
     // Loads the modules the configuration names (those not yet loaded) from
     // `module_folder` and places every gauge, as "Module!Gauge" the first time
-    // a gauge appears and "Module!Gauge#2", "#3", ... after. Throws
+    // a gauge appears and "Module!Gauge#2", "#3", ... after; a placement that
+    // already has that name is used as it is. Throws
     // std::runtime_error naming the configuration line of a gauge that cannot
     // be found or placed.
     PanelScene(host::Host& host, const panel::PanelConfig& config,
