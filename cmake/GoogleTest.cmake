@@ -18,15 +18,51 @@ else()
   find_package(GTest REQUIRED)
 endif()
 
-# gauge_add_test_program(TARGET): registers a test program with ctest. Under wine
-# each process starts slowly, so in the Windows build a program is one ctest test;
-# natively every test case is its own ctest test.
+# gauge_add_test_program(TARGET): registers a test program with ctest. Natively
+# every test case is its own ctest test. Under wine each process starts slowly
+# (minutes where wine runs through an emulator), so the Windows build folds every
+# test program into one, `all_tests`, registered as one ctest test by
+# gauge_add_combined_test_program() once all programs are declared.
 include(GoogleTest)
 function(gauge_add_test_program target)
   if(WIN32)
-    target_link_options(${target} PRIVATE -static -static-libgcc -static-libstdc++)
-    add_test(NAME ${target} COMMAND ${target})
+    set_property(GLOBAL APPEND PROPERTY GAUGE_TEST_PROGRAMS ${target})
+    set_target_properties(${target} PROPERTIES EXCLUDE_FROM_ALL ON)
   else()
     gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
   endif()
+endfunction()
+
+function(gauge_add_combined_test_program name)
+  if(NOT WIN32)
+    return()
+  endif()
+  get_property(programs GLOBAL PROPERTY GAUGE_TEST_PROGRAMS)
+  add_executable(${name})
+  foreach(program IN LISTS programs)
+    get_target_property(sources ${program} SOURCES)
+    get_target_property(source_dir ${program} SOURCE_DIR)
+    foreach(source IN LISTS sources)
+      cmake_path(ABSOLUTE_PATH source BASE_DIRECTORY ${source_dir})
+      target_sources(${name} PRIVATE ${source})
+    endforeach()
+    foreach(property COMPILE_DEFINITIONS INCLUDE_DIRECTORIES LINK_LIBRARIES
+                     MANUALLY_ADDED_DEPENDENCIES)
+      get_target_property(values ${program} ${property})
+      if(NOT values)
+        continue()
+      endif()
+      if(property STREQUAL COMPILE_DEFINITIONS)
+        target_compile_definitions(${name} PRIVATE ${values})
+      elseif(property STREQUAL INCLUDE_DIRECTORIES)
+        target_include_directories(${name} PRIVATE ${values})
+      elseif(property STREQUAL LINK_LIBRARIES)
+        target_link_libraries(${name} PRIVATE ${values})
+      else()
+        add_dependencies(${name} ${values})
+      endif()
+    endforeach()
+  endforeach()
+  target_link_options(${name} PRIVATE -static -static-libgcc -static-libstdc++)
+  add_test(NAME ${name} COMMAND ${name})
 endfunction()

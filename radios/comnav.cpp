@@ -181,7 +181,7 @@ constexpr GaugeHeader* gauge_of() {
     return Unit == 0 ? &comnav1.record : &comnav2.record;
 }
 
-// One of the four frequency windows: box 120 x 40, six characters, blue segment
+// One of the four frequency windows: box 120 x 40, six characters, amber segment
 // digits on black, highlighted in white.
 template <int Unit>
 constexpr String800 frequency_window(std::int32_t x, std::uint32_t image_flags,
