@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "host.h"
-#include "inspect.h"
+#include "module_description.h"
 #include "program_folder.h"
 #include "scenario.h"
 #include "services_table.h"

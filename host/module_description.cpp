@@ -1,4 +1,4 @@
-#include "inspect.h"
+#include "module_description.h"
 
 #include <cstdio>
 #include <cstring>
