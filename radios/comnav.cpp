@@ -7,6 +7,7 @@
 #include "bitmaps.h"
 #include "frequency.h"
 #include "module.h"
+#include "mouse_rects.h"
 #include "numbers.h"
 #include "services.h"
 #include "text.h"
@@ -209,19 +210,6 @@ constexpr String800 frequency_window(std::int32_t x, std::uint32_t image_flags,
                        .callback = callback}};
 }
 
-constexpr MouseRect parent(std::int32_t x, std::int32_t y, std::uint32_t width,
-                           std::uint32_t height, std::uint32_t help_id) {
-    return {kMouseParent, x, y, width, height, kCursorNone, help_id, 0, 0, nullptr, 0};
-}
-
-constexpr MouseRect child(std::int32_t x, std::int32_t y, std::uint32_t width, std::uint32_t height,
-                          std::int32_t cursor, std::uint32_t flags, MouseFunction function) {
-    return {kMouseChild, x, y, width, height, cursor, 0, flags, 0, function, 0};
-}
-
-constexpr MouseRect kEndParent = {.kind = kMouseEndParent};
-constexpr MouseRect kEnd = {.kind = kMouseEnd};
-
 template <int Unit>
 struct Declaration {
     static constexpr const UnitValues& unit = kUnits[Unit];
@@ -266,25 +254,25 @@ struct Declaration {
 
     // clang-format off
     static constexpr MouseRect mouse_rects[] = {
-        parent(0, 0, 0, 0, 0),
-        child(30, 120, 25, 60, kCursorDown, kMouseLeftClick, set_power<Unit, 0>),
-        child(56, 120, 25, 60, kCursorUp, kMouseLeftClick, set_power<Unit, 1>),
-        parent(160, 20, 120, 100, unit.com_help_id),
-            child(0, 0, 29, 44, kCursorDown, kMouseClickRepeat, step_whole_mhz<Unit, Radio::kCom, false>),
-            child(30, 0, 29, 44, kCursorUp, kMouseClickRepeat, step_whole_mhz<Unit, Radio::kCom, true>),
-            child(80, 0, 19, 44, kCursorDown, kMouseClickRepeat, step_fraction<Unit, Radio::kCom, false>),
-            child(100, 0, 19, 44, kCursorUp, kMouseClickRepeat, step_fraction<Unit, Radio::kCom, true>),
-        kEndParent,
-        child(100, 90, 45, 30, kCursorHand, kMouseLeftClick, transfer<Unit, Radio::kCom>),
-        parent(465, 20, 120, 100, unit.nav_help_id),
-            child(0, 0, 29, 44, kCursorDown, kMouseClickRepeat, step_whole_mhz<Unit, Radio::kNav, false>),
-            child(30, 0, 29, 44, kCursorUp, kMouseClickRepeat, step_whole_mhz<Unit, Radio::kNav, true>),
-            child(80, 0, 19, 44, kCursorDown, kMouseClickRepeat, step_fraction<Unit, Radio::kNav, false>),
-            child(100, 0, 19, 44, kCursorUp, kMouseClickRepeat, step_fraction<Unit, Radio::kNav, true>),
-        kEndParent,
-        child(412, 90, 45, 30, kCursorHand, kMouseLeftClick, transfer<Unit, Radio::kNav>),
-        kEndParent,
-        kEnd,
+        mouse_parent(0, 0, 0, 0, 0),
+        mouse_function(30, 120, 25, 60, kCursorDown, kMouseLeftClick, set_power<Unit, 0>),
+        mouse_function(56, 120, 25, 60, kCursorUp, kMouseLeftClick, set_power<Unit, 1>),
+        mouse_parent(160, 20, 120, 100, unit.com_help_id),
+            mouse_function(0, 0, 29, 44, kCursorDown, kMouseClickRepeat, step_whole_mhz<Unit, Radio::kCom, false>),
+            mouse_function(30, 0, 29, 44, kCursorUp, kMouseClickRepeat, step_whole_mhz<Unit, Radio::kCom, true>),
+            mouse_function(80, 0, 19, 44, kCursorDown, kMouseClickRepeat, step_fraction<Unit, Radio::kCom, false>),
+            mouse_function(100, 0, 19, 44, kCursorUp, kMouseClickRepeat, step_fraction<Unit, Radio::kCom, true>),
+        kMouseRectEndParent,
+        mouse_function(100, 90, 45, 30, kCursorHand, kMouseLeftClick, transfer<Unit, Radio::kCom>),
+        mouse_parent(465, 20, 120, 100, unit.nav_help_id),
+            mouse_function(0, 0, 29, 44, kCursorDown, kMouseClickRepeat, step_whole_mhz<Unit, Radio::kNav, false>),
+            mouse_function(30, 0, 29, 44, kCursorUp, kMouseClickRepeat, step_whole_mhz<Unit, Radio::kNav, true>),
+            mouse_function(80, 0, 19, 44, kCursorDown, kMouseClickRepeat, step_fraction<Unit, Radio::kNav, false>),
+            mouse_function(100, 0, 19, 44, kCursorUp, kMouseClickRepeat, step_fraction<Unit, Radio::kNav, true>),
+        kMouseRectEndParent,
+        mouse_function(412, 90, 45, 30, kCursorHand, kMouseLeftClick, transfer<Unit, Radio::kNav>),
+        kMouseRectEndParent,
+        kMouseRectEnd,
     };
     // clang-format on
 
