@@ -1,112 +1,49 @@
 #include "quantise.h"
 
+#include <libimagequant.h>
+
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <limits>
+#include <memory>
+#include <stdexcept>
+#include <string>
 #include <unordered_map>
+
+#include "canvas.h"
 
 namespace art {
 namespace {
 
-constexpr std::size_t kPaletteSize = 256;
+// Index 0 holds the transparent colour; the opaque colours get the rest.
+constexpr std::size_t kOpaqueColours = 255;
 
 std::uint32_t key_of(Rgb c) {
     return (std::uint32_t{c.r} << 16) | (std::uint32_t{c.g} << 8) | c.b;
 }
 
-struct Weighted {
-    Rgb colour;
-    std::uint64_t count;
+struct AttrDeleter {
+    void operator()(liq_attr* p) const { liq_attr_destroy(p); }
+};
+struct ImageDeleter {
+    void operator()(liq_image* p) const { liq_image_destroy(p); }
+};
+struct ResultDeleter {
+    void operator()(liq_result* p) const { liq_result_destroy(p); }
 };
 
-// A run of colours [begin, end) that will become one palette entry.
-struct Box {
-    std::size_t begin;
-    std::size_t end;
-};
-
-int channel(Rgb c, int which) {
-    return which == 0 ? c.r : which == 1 ? c.g : c.b;
+void check(liq_error error, const char* what) {
+    if (error != LIQ_OK) {
+        throw std::runtime_error(std::string("libimagequant: ") + what + " failed (" +
+                                 std::to_string(static_cast<int>(error)) + ")");
+    }
 }
 
-// The channel with the widest spread in the box, and that spread.
-std::pair<int, int> widest_channel(const std::vector<Weighted>& colours, Box box) {
-    std::array<int, 3> low = {255, 255, 255};
-    std::array<int, 3> high = {0, 0, 0};
-    for (std::size_t i = box.begin; i < box.end; ++i) {
-        for (int c = 0; c < 3; ++c) {
-            low[c] = std::min(low[c], channel(colours[i].colour, c));
-            high[c] = std::max(high[c], channel(colours[i].colour, c));
-        }
-    }
-    int best = 0;
-    for (int c = 1; c < 3; ++c) {
-        if (high[c] - low[c] > high[best] - low[best]) best = c;
-    }
-    return {best, high[best] - low[best]};
-}
-
-// Splits the box with the widest spread at its weighted median until there are
-// `wanted` boxes or no box can be split.
-std::vector<Box> median_cut(std::vector<Weighted>& colours, std::size_t wanted) {
-    std::vector<Box> boxes = {{0, colours.size()}};
-    while (boxes.size() < wanted) {
-        std::size_t chosen = boxes.size();
-        int chosen_channel = 0;
-        int chosen_spread = 0;
-        for (std::size_t i = 0; i < boxes.size(); ++i) {
-            if (boxes[i].end - boxes[i].begin < 2) continue;
-            auto [which, spread] = widest_channel(colours, boxes[i]);
-            if (spread > chosen_spread) {
-                chosen = i;
-                chosen_channel = which;
-                chosen_spread = spread;
-            }
-        }
-        if (chosen == boxes.size()) break;
-        Box box = boxes[chosen];
-        auto first = colours.begin() + static_cast<std::ptrdiff_t>(box.begin);
-        auto last = colours.begin() + static_cast<std::ptrdiff_t>(box.end);
-        std::sort(first, last, [chosen_channel](const Weighted& a, const Weighted& b) {
-            return channel(a.colour, chosen_channel) < channel(b.colour, chosen_channel);
-        });
-        std::uint64_t total = 0;
-        for (auto it = first; it != last; ++it) total += it->count;
-        std::uint64_t running = 0;
-        std::size_t split = box.begin + 1;
-        for (std::size_t i = box.begin; i + 1 < box.end; ++i) {
-            running += colours[i].count;
-            split = i + 1;
-            if (running * 2 >= total) break;
-        }
-        boxes[chosen] = {box.begin, split};
-        boxes.push_back({split, box.end});
-    }
-    return boxes;
-}
-
-Rgb mean_colour(const std::vector<Weighted>& colours, Box box) {
-    std::uint64_t sum[3] = {0, 0, 0};
-    std::uint64_t total = 0;
-    for (std::size_t i = box.begin; i < box.end; ++i) {
-        for (int c = 0; c < 3; ++c) sum[c] += channel(colours[i].colour, c) * colours[i].count;
-        total += colours[i].count;
-    }
-    auto mean = [total](std::uint64_t s) {
-        return static_cast<std::uint8_t>((s + total / 2) / total);
-    };
-    Rgb result = {mean(sum[0]), mean(sum[1]), mean(sum[2])};
-    // An opaque colour must never come out as the transparent one.
-    if (result == kTransparent) result = {1, 1, 1};
-    return result;
-}
-
-std::uint8_t nearest(const std::vector<Rgb>& palette, Rgb colour) {
-    std::size_t best = 0;
+// The opaque palette entry nearest to `colour` (palette[0] is skipped).
+std::uint8_t nearest_opaque(const std::vector<Rgb>& palette, Rgb colour) {
+    std::size_t best = 1;
     int best_distance = std::numeric_limits<int>::max();
-    for (std::size_t i = 0; i < palette.size(); ++i) {
-        if (palette[i] == kTransparent) continue;
+    for (std::size_t i = 1; i < palette.size(); ++i) {
         const int dr = palette[i].r - colour.r;
         const int dg = palette[i].g - colour.g;
         const int db = palette[i].b - colour.b;
@@ -119,43 +56,112 @@ std::uint8_t nearest(const std::vector<Rgb>& palette, Rgb colour) {
     return static_cast<std::uint8_t>(best);
 }
 
+// More opaque colours than fit: libimagequant picks the palette. Transparent
+// pixels go in with alpha 0 so they take no part in the opaque colours.
+void reduce(const RgbImage& image, bool has_transparent, IndexedImage& result) {
+    std::vector<std::uint8_t> rgba;
+    rgba.reserve(image.pixels.size() * 4);
+    for (const Rgb& pixel : image.pixels) {
+        const bool transparent = pixel == kTransparent;
+        rgba.insert(rgba.end(),
+                    {pixel.r, pixel.g, pixel.b, static_cast<std::uint8_t>(transparent ? 0 : 255)});
+    }
+
+    // With transparent pixels one entry goes to them; it is dropped below.
+    int max_colours = static_cast<int>(kOpaqueColours) + (has_transparent ? 1 : 0);
+    for (;;) {
+        std::unique_ptr<liq_attr, AttrDeleter> attr(liq_attr_create());
+        if (!attr) throw std::runtime_error("libimagequant: cannot create attributes");
+        check(liq_set_max_colors(attr.get(), max_colours), "liq_set_max_colors");
+        check(liq_set_quality(attr.get(), 0, 100), "liq_set_quality");
+        check(liq_set_speed(attr.get(), 1), "liq_set_speed");
+
+        std::unique_ptr<liq_image, ImageDeleter> liq_image(
+            liq_image_create_rgba(attr.get(), rgba.data(), image.width, image.height, 0));
+        if (!liq_image) throw std::runtime_error("libimagequant: cannot take the picture");
+
+        liq_result* raw_result = nullptr;
+        check(liq_image_quantize(liq_image.get(), attr.get(), &raw_result), "liq_image_quantize");
+        std::unique_ptr<liq_result, ResultDeleter> liq_result(raw_result);
+        // Clean vector art: dithering noise would only speckle the flat areas.
+        check(liq_set_dithering_level(liq_result.get(), 0.0f), "liq_set_dithering_level");
+
+        std::vector<unsigned char> remapped(image.pixels.size());
+        check(liq_write_remapped_image(liq_result.get(), liq_image.get(), remapped.data(),
+                                       remapped.size()),
+              "liq_write_remapped_image");
+        const liq_palette* palette = liq_get_palette(liq_result.get());
+
+        // libimagequant's entries to ours: opaque entries follow index 0,
+        // translucent ones (the transparent pixels' entry) are dropped.
+        std::vector<Rgb> ours(1, kTransparent);
+        std::vector<int> index_of(palette->count, -1);
+        for (unsigned i = 0; i < palette->count; ++i) {
+            const liq_color entry = palette->entries[i];
+            if (entry.a < 128) continue;
+            Rgb colour = {entry.r, entry.g, entry.b};
+            // An opaque colour must never come out as the transparent one, nor
+            // darker than anything the painters draw.
+            if (colour.r < kNearBlack.r && colour.g < kNearBlack.g && colour.b < kNearBlack.b) {
+                colour = kNearBlack;
+            }
+            index_of[i] = static_cast<int>(ours.size());
+            ours.push_back(colour);
+        }
+        if (ours.size() > kOpaqueColours + 1) {
+            // No entry went to the transparent pixels: ask for one colour fewer.
+            --max_colours;
+            continue;
+        }
+
+        result.palette = std::move(ours);
+        result.indices.reserve(image.pixels.size());
+        for (std::size_t i = 0; i < image.pixels.size(); ++i) {
+            const Rgb& pixel = image.pixels[i];
+            if (pixel == kTransparent) {
+                result.indices.push_back(0);
+            } else if (const int index = index_of[remapped[i]]; index > 0) {
+                result.indices.push_back(static_cast<std::uint8_t>(index));
+            } else {
+                result.indices.push_back(nearest_opaque(result.palette, pixel));
+            }
+        }
+        return;
+    }
+}
+
 }  // namespace
 
 IndexedImage quantise(const RgbImage& image) {
-    std::unordered_map<std::uint32_t, std::uint64_t> counts;
+    bool has_transparent = false;
+    std::vector<std::uint32_t> colours;
     for (const Rgb& pixel : image.pixels) {
-        if (pixel != kTransparent) ++counts[key_of(pixel)];
+        if (pixel == kTransparent) {
+            has_transparent = true;
+        } else {
+            colours.push_back(key_of(pixel));
+        }
     }
-    std::vector<Weighted> colours;
-    colours.reserve(counts.size());
-    for (auto [key, count] : counts) {
-        colours.push_back({{static_cast<std::uint8_t>(key >> 16),
-                            static_cast<std::uint8_t>(key >> 8), static_cast<std::uint8_t>(key)},
-                           count});
-    }
-    // Same input, same palette: the hash map's order must not leak out.
-    std::sort(colours.begin(), colours.end(), [](const Weighted& a, const Weighted& b) {
-        return key_of(a.colour) < key_of(b.colour);
-    });
+    std::sort(colours.begin(), colours.end());
+    colours.erase(std::unique(colours.begin(), colours.end()), colours.end());
 
     IndexedImage result{image.width, image.height, {}, {}};
+    if (colours.size() > kOpaqueColours) {
+        reduce(image, has_transparent, result);
+        return result;
+    }
+
+    // Few enough colours: every one keeps its exact value, in a fixed order.
     // Index 0 is the transparent colour, present or not, so the palette always
     // offers it at a fixed place.
     result.palette.push_back(kTransparent);
     std::unordered_map<std::uint32_t, std::uint8_t> index_of;
-    if (colours.size() < kPaletteSize) {
-        for (const Weighted& w : colours) {
-            index_of[key_of(w.colour)] = static_cast<std::uint8_t>(result.palette.size());
-            result.palette.push_back(w.colour);
-        }
-    } else {
-        for (Box box : median_cut(colours, kPaletteSize - 1)) {
-            result.palette.push_back(mean_colour(colours, box));
-        }
-        for (const Weighted& w : colours)
-            index_of[key_of(w.colour)] = nearest(result.palette, w.colour);
+    for (std::uint32_t key : colours) {
+        index_of[key] = static_cast<std::uint8_t>(result.palette.size());
+        result.palette.push_back({static_cast<std::uint8_t>(key >> 16),
+                                  static_cast<std::uint8_t>(key >> 8),
+                                  static_cast<std::uint8_t>(key)});
     }
-
     result.indices.reserve(image.pixels.size());
     for (const Rgb& pixel : image.pixels) {
         result.indices.push_back(pixel == kTransparent ? std::uint8_t{0} : index_of[key_of(pixel)]);
