@@ -88,6 +88,26 @@ TEST_F(Adf, DigitAreasSendTheirEventsWhateverThePower) {
     EXPECT_EQ(event_ids(), std::vector<std::uint32_t>(4, 0x10071));
 }
 
+TEST_F(Adf, HostAdvancesTheClickedDigitWrappingAfterNine) {
+    struct Case {
+        Point area;
+        std::uint32_t main, extra;
+        int clicks;
+        const char* shown;
+    };
+    click(kPowerOn);
+    for (const Case& c :
+         {Case{kHundreds, 0x0345, 0x0000, 1, "0445.0"},
+          Case{kHundreds, 0x0945, 0x0100, 1, "1045.0"}, Case{kTens, 0x0395, 0x0000, 2, "0315.0"},
+          Case{kUnits, 0x0349, 0x0000, 1, "0340.0"}, Case{kTenths, 0x0345, 0x0108, 3, "1345.1"},
+          Case{kUnits, 0x0340, 0x0000, 10, "0340.0"}}) {
+        set_whole(kMainDigits, c.main);
+        set_whole(kExtraDigits, c.extra);
+        click(c.area, c.clicks);
+        EXPECT_EQ(text(kWindow), c.shown) << std::hex << c.main << " " << c.extra;
+    }
+}
+
 TEST_F(Adf, FrequencyAreaCarriesItsHelp) {
     EXPECT_EQ(placed->mouse().help_at({200, 50}), 0xA709u);
     EXPECT_EQ(placed->mouse().help_at({100, 50}), 0u);

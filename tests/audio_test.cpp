@@ -68,6 +68,17 @@ TEST_F(Audio, EachButtonSendsItsEventOncePerClick) {
     EXPECT_FALSE(host.click(*placed, {162, 21}));
 }
 
+TEST_F(Audio, HostTogglesTheClickedSource) {
+    for (const Button& button : kButtons) {
+        SCOPED_TRACE(button.name);
+        click(button.point);
+        EXPECT_EQ(host.variables().number(button.token), 1);
+        EXPECT_EQ(image(button.element), 0);
+        click(button.point);
+        EXPECT_EQ(image(button.element), -1);
+    }
+}
+
 TEST_F(Audio, MarkerLampsOnlyCarryHelp) {
     struct Case {
         Point point;

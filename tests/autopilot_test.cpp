@@ -68,6 +68,44 @@ TEST_F(Autopilot, ButtonsSendTheirEventsOncePerClick) {
     }
 }
 
+TEST_F(Autopilot, HostTogglesTheClickedMode) {
+    for (const Lamp& lamp : kLamps) {
+        SCOPED_TRACE(lamp.element);
+        click(lamp.button);
+        EXPECT_EQ(image(lamp.element), 0);
+        EXPECT_EQ(host.variables().number(lamp.token), 1);
+    }
+    EXPECT_EQ(text(kHeadingField), "HDG");
+    EXPECT_EQ(text(kLateralField), "NAV");
+    for (const Lamp& lamp : kLamps) {
+        click(lamp.button);
+        EXPECT_EQ(image(lamp.element), -1) << lamp.element;
+    }
+}
+
+TEST_F(Autopilot, HostStepsTheSettingsByAHundred) {
+    struct Case {
+        Point button;
+        std::uint32_t token;
+        double start;
+        int clicks;
+        int field;
+        const char* shown;
+    };
+    for (const Case& c :
+         {Case{{362, 30}, kAltitude, 2500, 3, kAltitudeField, "ALT 02800"},
+          Case{{320, 30}, kAltitude, 2500, 2, kAltitudeField, "ALT 02300"},
+          Case{{320, 30}, kAltitude, 50, 1, kAltitudeField, "ALT 00000"},
+          Case{{362, 30}, kAltitude, 99900, 1, kAltitudeField, "ALT 99900"},
+          Case{{460, 45}, kVerticalSpeed, 0, 5, kVerticalSpeedField, "VS  00500"},
+          Case{{460, 85}, kVerticalSpeed, 0, 7, kVerticalSpeedField, "VS  -0700"},
+          Case{{460, 85}, kVerticalSpeed, -9900, 1, kVerticalSpeedField, "VS  -9900"}}) {
+        set(c.token, c.start);
+        click(c.button, c.clicks);
+        EXPECT_EQ(text(c.field), c.shown) << c.start << " x" << c.clicks;
+    }
+}
+
 TEST_F(Autopilot, SettingButtonsRepeatWhileHeld) {
     struct Case {
         Point point;

@@ -177,6 +177,27 @@ TEST_F(Transponder, KnobsMakeTheHostAdvanceTheirDigit) {
     EXPECT_EQ(mode(), kStandby);
 }
 
+// The host advances the knob's digit of the code, 0 to 7 and round again, and
+// the wheel follows.
+TEST_F(Transponder, HostAdvancesTheKnobsDigitWrappingAfterSeven) {
+    struct Case {
+        std::uint32_t code;
+        int knob;  // 0: digit 1 (left)
+        int clicks;
+        std::uint32_t after;
+    };
+    for (const Case& c :
+         {Case{0x1200, 0, 1, 0x2200}, Case{0x7000, 0, 1, 0x0000}, Case{0x0007, 3, 1, 0x0000},
+          Case{0x1234, 2, 5, 0x1204}, Case{0x4321, 1, 8, 0x4321}, Case{0x0090, 2, 1, 0x0000}}) {
+        set_whole(kCodeToken, c.code);
+        click(kDigitKnob[c.knob], c.clicks);
+        EXPECT_EQ(host.variables().whole(kCodeToken), c.after)
+            << std::hex << c.code << " knob " << c.knob;
+        const int wheel = kDigit1 - c.knob;
+        EXPECT_EQ(value(wheel, 1), (c.after >> (4 * (3 - c.knob))) & 15);
+    }
+}
+
 // Whatever the host puts into the time base or the code, the callbacks give
 // defined values.
 TEST_F(Transponder, HostileValuesGiveDefinedResults) {
