@@ -43,9 +43,10 @@ void paint_strip(cairo_t* cr, double x, double y, int lit_lamp) {
 void paint_button(cairo_t* cr, double x, double y, bool lit) {
     draw_push_button(cr, {static_cast<int>(x), static_cast<int>(y), kButtonWidth, kButtonHeight},
                      "", 1, false);
-    rounded_rectangle(cr, x + 3, y + 4, kButtonWidth - 6, 7, 1.5);
+    // Over the cap's own indicator strip, a larger window for the small button.
+    rounded_rectangle(cr, x + 3, y + 2, kButtonWidth - 6, 9, 1.5);
     if (lit) {
-        cairo_pattern_t* glow = cairo_pattern_create_linear(0, y + 4, 0, y + 11);
+        cairo_pattern_t* glow = cairo_pattern_create_linear(0, y + 2, 0, y + 11);
         cairo_pattern_add_color_stop_rgb(glow, 0, 0.85, 1.0, 0.85);
         cairo_pattern_add_color_stop_rgb(glow, 1, kLampGreen.r, kLampGreen.g, kLampGreen.b);
         cairo_set_source(cr, glow);

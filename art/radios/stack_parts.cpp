@@ -90,20 +90,25 @@ void draw_push_button(cairo_t* cr, const Box& box, std::string_view label, doubl
     set_colour(cr, lit ? mixed(glow, kWhite, 0.3) : Colour{0.52, 0.53, 0.54});
     cairo_stroke(cr);
 
+    // The indicator strip along the top edge: dark glass, or shining when lit.
+    const double strip_height = std::max(2.0, h * 0.14);
+    rounded_rectangle(cr, x + 4, y + 2, w - 8, strip_height, 1);
+    set_colour(cr, lit ? mixed(glow, kWhite, 0.55) : Colour{0.08, 0.10, 0.08});
+    cairo_fill(cr);
     if (lit) {
-        // A soft glow behind the label, as from the lamp inside the cap.
+        // The light of the strip and the label spreading over the cap.
         cairo_pattern_t* halo =
-            cairo_pattern_create_radial(box.centre_x(), box.centre_y(), 1, box.centre_x(),
-                                        box.centre_y(), std::max(w, h) * 0.6);
-        cairo_pattern_add_color_stop_rgba(halo, 0, glow.r, glow.g, glow.b, 0.55);
-        cairo_pattern_add_color_stop_rgba(halo, 1, glow.r, glow.g, glow.b, 0.0);
-        rounded_rectangle(cr, x + 1, y + 1, w - 2, h - 2, 2);
+            cairo_pattern_create_radial(box.centre_x(), y + strip_height, 1, box.centre_x(),
+                                        y + strip_height, std::max(w, h) * 0.75);
+        cairo_pattern_add_color_stop_rgba(halo, 0, glow.r, glow.g, glow.b, 0.60);
+        cairo_pattern_add_color_stop_rgba(halo, 1, glow.r, glow.g, glow.b, 0.10);
+        rounded_rectangle(cr, x + 1, y + 2 + strip_height, w - 2, h - 3 - strip_height, 2);
         cairo_set_source(cr, halo);
         cairo_fill(cr);
         cairo_pattern_destroy(halo);
     }
-    draw_label(cr, label, box.centre_x(), box.centre_y(), label_size,
-               lit ? mixed(glow, kWhite, 0.45) : Colour{0.86, 0.86, 0.84});
+    draw_label(cr, label, box.centre_x(), box.centre_y() + strip_height / 2, label_size,
+               lit ? mixed(glow, kWhite, 0.6) : Colour{0.86, 0.86, 0.84});
 }
 
 void draw_lamp(cairo_t* cr, double cx, double cy, double radius, Colour colour, bool lit) {

@@ -34,8 +34,9 @@ void draw_unit_plate(cairo_t* cr, int width, int height);
 void draw_label(cairo_t* cr, std::string_view text, double cx, double cy, double size,
                 Colour colour = kWhite);
 
-// A rectangular push button filling `box`. Unlit its label is white on dark
-// grey; lit the cap glows and the label shines in `glow`.
+// A rectangular push button filling `box` with an indicator strip along its
+// top. Unlit the strip is dark and the label white on grey; lit the strip
+// shines in `glow` and its light spreads over the cap and the label.
 void draw_push_button(cairo_t* cr, const Box& box, std::string_view label, double label_size,
                       bool lit, Colour glow = kLampGreen);
 
