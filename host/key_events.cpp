@@ -15,6 +15,40 @@ constexpr EventEffect kEffects[] = {
     {0x100AC, 24, Effect::kSetValue},   // NAV 1 set active frequency
     {0x1038A, 870, Effect::kSetValue},  // COM 2 set active frequency
     {0x100AD, 27, Effect::kSetValue},   // NAV 2 set active frequency
+
+    // Transponder: each knob advances its digit of the code; codes use 0 to 7.
+    {0x10073, 38, Effect::kBcdDigit, 3, 0, 7},  // digit 1 (leftmost)
+    {0x10074, 38, Effect::kBcdDigit, 2, 0, 7},
+    {0x10075, 38, Effect::kBcdDigit, 1, 0, 7},
+    {0x10076, 38, Effect::kBcdDigit, 0, 0, 7},  // digit 4
+
+    // ADF receiver: hundreds, tens and units of token 16, tenths of token 18.
+    {0x10070, 16, Effect::kBcdDigit, 2, 0, 9},
+    {0x10071, 16, Effect::kBcdDigit, 1, 0, 9},
+    {0x10072, 16, Effect::kBcdDigit, 0, 0, 9},
+    {0x10395, 18, Effect::kBcdDigit, 0, 0, 9},
+
+    // Autopilot: the mode buttons toggle their modes; the settings step by 100
+    // within what the display shows.
+    {0x1002C, 103, Effect::kToggle},                   // autopilot
+    {0x10106, 106, Effect::kToggle},                   // heading hold
+    {0x100C1, 105, Effect::kToggle},                   // NAV hold
+    {0x100BC, 112, Effect::kToggle},                   // approach hold
+    {0x100C0, 113, Effect::kToggle},                   // back course
+    {0x10107, 108, Effect::kToggle},                   // altitude hold
+    {0x10164, 109, Effect::kStep, 100, 0, 99900},      // altitude up, feet
+    {0x10165, 109, Effect::kStep, -100, 0, 99900},     // altitude down
+    {0x10166, 120, Effect::kStep, 100, -9900, 9900},   // vertical speed up, feet per minute
+    {0x10167, 120, Effect::kStep, -100, -9900, 9900},  // vertical speed down
+
+    // Audio panel: each button toggles its source.
+    {0x1039F, 874, Effect::kToggle},  // COM 1
+    {0x103A0, 875, Effect::kToggle},  // COM 2
+    {0x10132, 877, Effect::kToggle},  // NAV 1
+    {0x10133, 878, Effect::kToggle},  // NAV 2
+    {0x10134, 879, Effect::kToggle},  // DME
+    {0x10136, 880, Effect::kToggle},  // ADF
+    {0x103AD, 881, Effect::kToggle},  // marker
 };
 
 // Keeps a stepped value in its range. NaN and infinities start again from the low end.

@@ -6,9 +6,9 @@
 
 #include "bitmaps.h"
 #include "frequency.h"
-#include "module.h"
 #include "mouse_rects.h"
 #include "numbers.h"
+#include "records.h"
 #include "services.h"
 #include "text.h"
 
@@ -188,26 +188,17 @@ template <int Unit>
 constexpr String800 frequency_window(std::int32_t x, std::uint32_t image_flags,
                                      const FailureEntry* failures, std::uint32_t token,
                                      const HighlightEntry* highlights, ElementCallback callback) {
-    return {.record = {.common = {.kind = kString,
-                                  .bitmap = kNoBitmap,
-                                  .x = x,
-                                  .y = 20,
-                                  .gauge = gauge_of<Unit>(),
-                                  .failures = failures,
-                                  .image_flags = image_flags},
-                       .variables = {{.token = token}},
-                       .box_width = 120,
-                       .box_height = 40,
-                       .text_colour = 0x0060D0,
-                       .background_colour = 0x000000,
-                       .highlight_colour = 0xFFFFFF,
-                       .font = "Quartz",
-                       .font_weight = 400,
-                       .character_set = 1,
-                       .text_format = 0x25,
-                       .max_chars = 6,
-                       .highlights = highlights,
-                       .callback = callback}};
+    return radio_display({.gauge = gauge_of<Unit>(),
+                          .x = x,
+                          .y = 20,
+                          .width = 120,
+                          .height = 40,
+                          .max_chars = 6,
+                          .image_flags = image_flags,
+                          .tokens = {token},
+                          .failures = failures,
+                          .highlights = highlights,
+                          .callback = callback});
 }
 
 template <int Unit>
@@ -219,15 +210,13 @@ struct Declaration {
     static constexpr HighlightEntry nav_highlights[] = {
         {unit.nav_selection[0], 0, 2}, {unit.nav_selection[1], 4, 5}, {0, 0, 0}};
 
-    static inline Icon800 power_knob = {.record = {.common = {.kind = kIcon,
-                                                              .bitmap = bitmap::kPowerKnobOff,
-                                                              .x = 30,
-                                                              .y = 120,
-                                                              .gauge = gauge_of<Unit>(),
-                                                              .image_flags = 0x1},
-                                                   .switch_type = 0,
-                                                   .icon_count = 2,
-                                                   .callback = power_icon<Unit>}};
+    static inline Icon800 power_knob = radio_icon({.gauge = gauge_of<Unit>(),
+                                                   .bitmap = bitmap::kPowerKnobOff,
+                                                   .x = 30,
+                                                   .y = 120,
+                                                   .image_count = 2,
+                                                   .image_flags = 0x1,
+                                                   .callback = power_icon<Unit>});
 
     static inline String800 com_active = frequency_window<Unit>(
         20, 0x7, kComFailures, unit.com_active_token, com_highlights, active_display<Unit>);
@@ -242,13 +231,8 @@ struct Declaration {
         &power_knob.record.common, &com_active.record.common,  &com_standby.record.common,
         &nav_active.record.common, &nav_standby.record.common, nullptr};
 
-    static inline StaticImage face = {.common = {.kind = kStaticImage,
-                                                 .bitmap = unit.face_bitmap,
-                                                 .x = 0,
-                                                 .y = 0,
-                                                 .gauge = gauge_of<Unit>(),
-                                                 .children = face_children,
-                                                 .image_flags = 0x1}};
+    static inline StaticImage face =
+        radio_face(gauge_of<Unit>(), unit.face_bitmap, 0x1, face_children);
 
     static constexpr Element* elements[] = {&face.common, nullptr};
 
@@ -276,16 +260,8 @@ struct Declaration {
     };
     // clang-format on
 
-    static constexpr GaugeHeader800 declared_header = {.record = {
-                                                           .version = 800,
-                                                           .name = unit.name,
-                                                           .elements = elements,
-                                                           .routines = module_routines,
-                                                           .default_width_mm = 200,
-                                                           .default_height_mm = 0,
-                                                           .mouse_rects = mouse_rects,
-                                                           .callback = first_initialization<Unit>,
-                                                       }};
+    static constexpr GaugeHeader800 declared_header =
+        radio_gauge(unit.name, elements, mouse_rects, first_initialization<Unit>);
 };
 
 }  // namespace

@@ -1,8 +1,13 @@
 // The Radios module: the radio stack, in the order the panel configuration and
 // the gauge routines rely on (the routines act on the first gauge).
+#include "adf.h"
+#include "audio.h"
+#include "autopilot.h"
 #include "comnav.h"
+#include "dme.h"
 #include "module.h"
 #include "services.h"
+#include "transponder.h"
 
 GAUGE_EXPORT gauge::LinkageRecord Linkage = {
     .module_id = gauge::kLinkageModuleId,
@@ -11,5 +16,7 @@ GAUGE_EXPORT gauge::LinkageRecord Linkage = {
     .flags = 0,
     .status = 0,
     .version = gauge::kLinkageVersionRadios,
-    .gauges = {&radios::comnav1.record, &radios::comnav2.record, nullptr},
+    .gauges = {&radios::comnav1.record, &radios::comnav2.record, &radios::transponder.record,
+               &radios::adf.record, &radios::autopilot.record, &radios::dme.record,
+               &radios::audio.record, nullptr},
 };

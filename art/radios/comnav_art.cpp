@@ -1,11 +1,11 @@
 #include "comnav_art.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <string>
 
 #include "bitmaps.h"
 #include "drawing.h"
+#include "stack_parts.h"
 
 namespace art::radios {
 namespace {
@@ -25,24 +25,6 @@ constexpr double kKnobCentreY = 30;
 constexpr double kKnobRadius = 20;
 constexpr double kKnobOffDegrees = -135;  // down to the left, at OFF
 constexpr double kKnobOnDegrees = 135;    // down to the right, at ON
-
-const GaugeInfo& gauge_drawn_on(const std::vector<GaugeInfo>& gauges, std::uint32_t face) {
-    auto found = std::find_if(gauges.begin(), gauges.end(),
-                              [face](const GaugeInfo& g) { return g.root_bitmap == face; });
-    if (found == gauges.end()) {
-        throw std::runtime_error("no gauge of Radios draws the COM/NAV face " +
-                                 std::to_string(face));
-    }
-    return *found;
-}
-
-std::vector<const ElementInfo*> elements_of_kind(const GaugeInfo& gauge, std::uint32_t kind) {
-    std::vector<const ElementInfo*> found;
-    for (const ElementInfo& element : gauge.elements) {
-        if (element.kind == kind) found.push_back(&element);
-    }
-    return found;
-}
 
 // The displays come in pairs, COM then NAV; a display fed by a host variable
 // shows the active frequency (USE), the others the standby one (STBY).

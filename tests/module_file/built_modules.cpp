@@ -1,5 +1,7 @@
 #include "built_modules.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -129,6 +131,18 @@ std::vector<Area> child_areas(const gauge::GaugeHeader& gauge) {
         if (rect->kind == gauge::kMouseChild) areas.push_back(area);
     }
     return areas;
+}
+
+void expect_dark_window_under(const module_file::Bitmap& face, const gauge::String& display,
+                              int darkest) {
+    const gauge::Element& element = display.common;
+    for (int y = element.y; y < element.y + static_cast<int>(display.box_height); ++y) {
+        for (int x = element.x; x < element.x + static_cast<int>(display.box_width); ++x) {
+            const module_file::Rgb& c = face.at(x, y);
+            ASSERT_NE(c, (module_file::Rgb{0, 0, 0})) << "transparent at " << x << ", " << y;
+            ASSERT_LT(std::max({c.r, c.g, c.b}), darkest) << "at " << x << ", " << y;
+        }
+    }
 }
 
 }  // namespace module_file_test

@@ -50,4 +50,9 @@ struct Area {
 // The child rectangles of a gauge's mouse list.
 std::vector<Area> child_areas(const gauge::GaugeHeader& gauge);
 
+// Fails the running test at the first pixel of the display's box on `face`
+// that is transparent or has a channel of `darkest` or more.
+void expect_dark_window_under(const module_file::Bitmap& face, const gauge::String& display,
+                              int darkest);
+
 }  // namespace module_file_test

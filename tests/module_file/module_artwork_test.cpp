@@ -57,16 +57,9 @@ TEST_F(ComNavArtwork, DisplayWindowsAreOpaqueAndDark) {
         const Bitmap& background = face(unit);
         for (const gauge::Element* element : elements_of(*unit)) {
             if (element->kind != gauge::kString) continue;
-            const auto& display = reinterpret_cast<const gauge::String&>(*element);
             SCOPED_TRACE(std::string(unit->name) + " display at x " + std::to_string(element->x));
-            for (int y = element->y; y < element->y + static_cast<int>(display.box_height); ++y) {
-                for (int x = element->x; x < element->x + static_cast<int>(display.box_width);
-                     ++x) {
-                    const Rgb& c = background.at(x, y);
-                    ASSERT_NE(c, kTransparent) << "at " << x << ", " << y;
-                    ASSERT_LT(std::max({c.r, c.g, c.b}), kDarkest) << "at " << x << ", " << y;
-                }
-            }
+            expect_dark_window_under(background, reinterpret_cast<const gauge::String&>(*element),
+                                     kDarkest);
         }
     }
 }

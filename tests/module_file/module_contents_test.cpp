@@ -70,12 +70,38 @@ struct ExpectedBitmap {
     int bits_per_pixel;
 };
 
-TEST(ModuleFile, RadiosHasTheComNavBitmapsInUsEnglish) {
+TEST(ModuleFile, RadiosHasEveryUnitsBitmapsInUsEnglish) {
     const ExpectedBitmap expected[] = {
-        {0x101, 603, 200, 8},  // face of unit 1
+        {0x101, 603, 200, 8},  // COM/NAV: face of unit 1
         {0x111, 603, 200, 8},  // face of unit 2
         {0x103, 52, 80, 8},    // power knob off
         {0x104, 52, 80, 8},    // power knob on
+        {0x120, 352, 90, 8},   // transponder: face
+        {0x121, 11, 180, 8},   // digit strip
+        {0x122, 11, 19, 8},    // its window
+        {0x123, 25, 15, 8},    // reply lamp lit
+        {0x125, 56, 56, 8},    // mode knob at OFF
+        {0x129, 56, 56, 8},    // mode knob at TST
+        {0x135, 500, 111, 8},  // ADF: face
+        {0x137, 51, 52, 8},    // volume knob off
+        {0x138, 51, 52, 8},    // volume knob on
+        {0x150, 500, 130, 8},  // autopilot: face
+        {0x151, 32, 20, 8},    // ALT lit
+        {0x152, 34, 20, 8},    // AP lit
+        {0x153, 33, 20, 8},    // APR lit
+        {0x154, 34, 20, 8},    // HDG lit
+        {0x155, 33, 20, 8},    // NAV lit
+        {0x156, 32, 20, 8},    // REV lit
+        {0x160, 495, 110, 8},  // DME: face
+        {0x162, 17, 38, 8},    // lever at R1
+        {0x163, 17, 38, 8},    // lever at R2
+        {0x165, 70, 32, 8},    // slide at OFF
+        {0x166, 70, 32, 8},    // slide on
+        {0x170, 603, 126, 8},  // audio panel: face
+        {0x172, 26, 81, 8},    // marker strip, blue lit
+        {0x173, 26, 81, 8},    // amber lit
+        {0x174, 26, 81, 8},    // white lit
+        {0x176, 16, 24, 8},    // button lit
     };
     const ModuleFile radios = read_module_file(module_path("Radios"));
     for (const ExpectedBitmap& e : expected) {
