@@ -13,6 +13,17 @@ constexpr TokenInfo kTokens[] = {
     {24, "NAV 1 active frequency", TokenKind::kWhole},
     {27, "NAV 2 active frequency", TokenKind::kWhole},
     {870, "COM 2 active frequency", TokenKind::kWhole},
+    // Flight instruments.
+    {61, "airspeed", TokenKind::kNumber},
+    {65, "vertical speed", TokenKind::kNumber},
+    {69, "inclinometer ball", TokenKind::kNumber},
+    {70, "turn rate", TokenKind::kNumber},
+    {74, "altitude", TokenKind::kNumber},
+    {76, "barometric setting", TokenKind::kNumber},
+    {84, "gyro heading", TokenKind::kNumber},
+    {107, "heading marker", TokenKind::kNumber},
+    {279, "turn coordinator flag", TokenKind::kNumber},
+    {390, "engine speed", TokenKind::kNumber},
 };
 
 constexpr NamedId kKeyEvents[] = {
@@ -20,6 +31,13 @@ constexpr NamedId kKeyEvents[] = {
     {0x100AC, "NAV 1 set active frequency"},
     {0x100AD, "NAV 2 set active frequency"},
     {0x1038A, "COM 2 set active frequency"},
+    // Flight instrument knobs.
+    {0x10155, "gyro heading up"},
+    {0x10156, "gyro heading down"},
+    {0x10157, "heading marker up"},
+    {0x10158, "heading marker down"},
+    {0x1015B, "barometric setting up"},
+    {0x1015C, "barometric setting down"},
 };
 
 constexpr NamedId kHelpIds[] = {
@@ -27,6 +45,16 @@ constexpr NamedId kHelpIds[] = {
     {0xA710, "COM 1 tuning"},
     {0xA714, "NAV 1 tuning"},
     {0xA716, "NAV 2 tuning"},
+    // Flight instruments.
+    {0xAB02, "airspeed indicator"},
+    {0xAB07, "altimeter"},
+    {0xAB08, "barometric setting knob"},
+    {0xAB33, "heading marker knob"},
+    {0xAB34, "directional gyro"},
+    {0xAB35, "gyro heading knob"},
+    {0xAB58, "tachometer"},
+    {0xAB71, "turn coordinator"},
+    {0xAB76, "vertical speed indicator"},
 };
 
 template <typename Entry, std::size_t N>
