@@ -1,31 +1,89 @@
 #include "key_events.h"
 
+#include <cmath>
+
+#include "names.h"
+#include "numbers.h"
+
 namespace host {
 namespace {
 
-// What an event does: for now, events that make their value a whole-number
-// variable. Add a kind when a gauge needs another effect.
-struct EventEffect {
-    std::uint32_t id;
-    std::uint32_t token;  // the variable that takes the event's value
+// One table for every module's events, grouped by gauge.
+constexpr EventEffect kEffects[] = {
+    // COM/NAV radios: the transfer buttons set the active frequency.
+    {0x100AB, 23, Effect::kSetValue},   // COM 1 set active frequency
+    {0x100AC, 24, Effect::kSetValue},   // NAV 1 set active frequency
+    {0x1038A, 870, Effect::kSetValue},  // COM 2 set active frequency
+    {0x100AD, 27, Effect::kSetValue},   // NAV 2 set active frequency
 };
 
-constexpr EventEffect kEffects[] = {
-    {0x100AB, 23},   // COM 1 set active frequency
-    {0x100AC, 24},   // NAV 1 set active frequency
-    {0x1038A, 870},  // COM 2 set active frequency
-    {0x100AD, 27},   // NAV 2 set active frequency
-};
+// Keeps a stepped value in its range. NaN and infinities start again from the low end.
+double in_range(double value, const EventEffect& effect) {
+    if (!std::isfinite(value)) return effect.low;
+    if (effect.range == Range::kClamp) return std::fmin(std::fmax(value, effect.low), effect.high);
+    const double span = effect.high - effect.low;
+    if (!(span > 0)) return effect.low;
+    double offset = std::fmod(value - effect.low, span);
+    if (offset < 0) offset += span;
+    return effect.low + offset;
+}
+
+// Steps of hundredths must not drift: 29.92 + 0.01 is 29.93, not 29.930000000000003.
+double on_step_grid(double value) {
+    return std::round(value * 1e6) / 1e6;
+}
+
+std::uint32_t advance_bcd_digit(std::uint32_t value, const EventEffect& effect) {
+    const int shift = 4 * static_cast<int>(effect.amount);
+    const std::uint32_t digit = (value >> shift) & 0xF;
+    const std::uint32_t next = digit >= static_cast<std::uint32_t>(effect.high) ? 0 : digit + 1;
+    return (value & ~(0xFu << shift)) | (next << shift);
+}
 
 }  // namespace
 
+const EventEffect* find_effect(std::uint32_t id) {
+    for (const EventEffect& effect : kEffects)
+        if (effect.id == id) return &effect;
+    return nullptr;
+}
+
 bool carry_out(const KeyEvent& event, HostVariables& variables) {
-    for (const EventEffect& effect : kEffects) {
-        if (effect.id != event.id) continue;
-        variables.set_whole(effect.token, event.value);
-        return true;
+    const EventEffect* effect = find_effect(event.id);
+    if (effect == nullptr) return false;
+    const std::uint32_t token = effect->token;
+    const bool whole = token_kind(token) == TokenKind::kWhole;
+    switch (effect->effect) {
+        case Effect::kSetValue:
+            if (whole)
+                variables.set_whole(token, event.value);
+            else
+                variables.set_number(token, event.value);
+            break;
+        case Effect::kStep: {
+            if (whole) {
+                const double value = static_cast<std::int32_t>(variables.whole(token));
+                const double next = in_range(value + effect->amount, *effect);
+                variables.set_whole(token,
+                                    static_cast<std::uint32_t>(gauge::truncate_to_int32(next)));
+            } else {
+                variables.set_number(
+                    token,
+                    on_step_grid(in_range(variables.number(token) + effect->amount, *effect)));
+            }
+            break;
+        }
+        case Effect::kToggle:
+            if (whole)
+                variables.set_whole(token, variables.whole(token) == 0 ? 1 : 0);
+            else
+                variables.set_number(token, variables.number(token) == 0 ? 1 : 0);
+            break;
+        case Effect::kBcdDigit:
+            variables.set_whole(token, advance_bcd_digit(variables.whole(token), *effect));
+            break;
     }
-    return false;
+    return true;
 }
 
 }  // namespace host
