@@ -15,6 +15,15 @@ constexpr EventEffect kEffects[] = {
     {0x100AC, 24, Effect::kSetValue},   // NAV 1 set active frequency
     {0x1038A, 870, Effect::kSetValue},  // COM 2 set active frequency
     {0x100AD, 27, Effect::kSetValue},   // NAV 2 set active frequency
+    // Flight instruments: the altimeter's barometric knob in hundredths of an inch
+    // of mercury over the range of a light aircraft's altimeter; the gyro's knobs
+    // turn the card and the heading marker by a degree, all the way round.
+    {0x1015C, 76, Effect::kStep, -0.01, 28.0, 31.0, Range::kClamp},  // barometric setting down
+    {0x1015B, 76, Effect::kStep, 0.01, 28.0, 31.0, Range::kClamp},   // barometric setting up
+    {0x10156, 84, Effect::kStep, -1, 0, 360, Range::kWrap},          // gyro heading down
+    {0x10155, 84, Effect::kStep, 1, 0, 360, Range::kWrap},           // gyro heading up
+    {0x10158, 107, Effect::kStep, -1, 0, 360, Range::kWrap},         // heading marker down
+    {0x10157, 107, Effect::kStep, 1, 0, 360, Range::kWrap},          // heading marker up
 };
 
 // Keeps a stepped value in its range. NaN and infinities start again from the low end.
