@@ -70,7 +70,9 @@ TEST_F(FlightInstruments, LinkageListsTheSixGaugesInOrderAsVersion700) {
         EXPECT_EQ(gauge->version, 700u) << gauge->name;
         EXPECT_EQ(gauge->default_width_mm, 115u) << gauge->name;
         EXPECT_EQ(gauge->default_height_mm, 0u) << gauge->name;
-        EXPECT_EQ(gauge->callback, nullptr) << gauge->name;
+        // Read by value: the packed header's pointer fields are not aligned.
+        const bool has_callback = gauge->callback != nullptr;
+        EXPECT_FALSE(has_callback) << gauge->name;
     }
     EXPECT_EQ(names, (std::vector<std::string>{"Vsi", "Asi", "Rpm", "Altimetro", "Turn", "Gyro"}));
 }
