@@ -15,6 +15,17 @@ constexpr std::int32_t truncate_to_int32(double value) {
     return static_cast<std::int32_t>(value);
 }
 
+// A needle's reading kept within its table's range [lowest, highest], limits
+// inclusive: values equal to a limit come back unchanged. NaN is no reading at
+// all and reads as 0 (limited like any value): a NaN handed back to the host
+// would leave the needle's position to chance.
+constexpr double limit_reading(double value, double lowest, double highest) {
+    if (!(value == value)) value = 0;
+    if (value > highest) return highest;
+    if (value < lowest) return lowest;
+    return value;
+}
+
 // The low 32 bits of a module variable's value, the way whole-number host
 // variables (frequencies, codes, enumerations) are delivered.
 std::uint32_t low_bits(double value);

@@ -49,6 +49,15 @@ constexpr EventEffect kEffects[] = {
     {0x10134, 879, Effect::kToggle},  // DME
     {0x10136, 880, Effect::kToggle},  // ADF
     {0x103AD, 881, Effect::kToggle},  // marker
+    // Flight instruments: the altimeter's barometric knob in hundredths of an inch
+    // of mercury over the range of a light aircraft's altimeter; the gyro's knobs
+    // turn the card and the heading marker by a degree, all the way round.
+    {0x1015C, 76, Effect::kStep, -0.01, 28.0, 31.0, Range::kClamp},  // barometric setting down
+    {0x1015B, 76, Effect::kStep, 0.01, 28.0, 31.0, Range::kClamp},   // barometric setting up
+    {0x10156, 84, Effect::kStep, -1, 0, 360, Range::kWrap},          // gyro heading down
+    {0x10155, 84, Effect::kStep, 1, 0, 360, Range::kWrap},           // gyro heading up
+    {0x10158, 107, Effect::kStep, -1, 0, 360, Range::kWrap},         // heading marker down
+    {0x10157, 107, Effect::kStep, 1, 0, 360, Range::kWrap},          // heading marker up
 };
 
 // Keeps a stepped value in its range. NaN and infinities start again from the low end.

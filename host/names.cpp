@@ -37,6 +37,17 @@ constexpr TokenInfo kTokens[] = {
     {879, "DME audio", TokenKind::kNumber},
     {880, "ADF audio", TokenKind::kNumber},
     {881, "marker audio", TokenKind::kNumber},
+    // Flight instruments.
+    {61, "airspeed", TokenKind::kNumber},
+    {65, "vertical speed", TokenKind::kNumber},
+    {69, "inclinometer ball", TokenKind::kNumber},
+    {70, "turn rate", TokenKind::kNumber},
+    {74, "altitude", TokenKind::kNumber},
+    {76, "barometric setting", TokenKind::kNumber},
+    {84, "gyro heading", TokenKind::kNumber},
+    {107, "heading marker", TokenKind::kNumber},
+    {279, "turn coordinator flag", TokenKind::kNumber},
+    {390, "engine speed", TokenKind::kNumber},
 };
 
 constexpr NamedId kKeyEvents[] = {
@@ -70,6 +81,13 @@ constexpr NamedId kKeyEvents[] = {
     {0x10134, "DME audio toggle"},
     {0x10136, "ADF audio toggle"},
     {0x103AD, "marker audio toggle"},
+    // Flight instrument knobs.
+    {0x10155, "gyro heading up"},
+    {0x10156, "gyro heading down"},
+    {0x10157, "heading marker up"},
+    {0x10158, "heading marker down"},
+    {0x1015B, "barometric setting up"},
+    {0x1015C, "barometric setting down"},
 };
 
 constexpr NamedId kHelpIds[] = {
@@ -92,6 +110,16 @@ constexpr NamedId kHelpIds[] = {
     {0xAB49, "inner marker lamp"},
     {0xAB47, "outer marker lamp"},
     {0xAB48, "middle marker lamp"},
+    // Flight instruments.
+    {0xAB02, "airspeed indicator"},
+    {0xAB07, "altimeter"},
+    {0xAB08, "barometric setting knob"},
+    {0xAB33, "heading marker knob"},
+    {0xAB34, "directional gyro"},
+    {0xAB35, "gyro heading knob"},
+    {0xAB58, "tachometer"},
+    {0xAB71, "turn coordinator"},
+    {0xAB76, "vertical speed indicator"},
 };
 
 template <typename Entry, std::size_t N>

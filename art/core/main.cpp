@@ -112,6 +112,7 @@ int main(int argc, char** argv) {
         const std::vector<GaugeInfo> gauges = read_declarations(Linkage);
         std::vector<BitmapArt> art = module_art(gauges);
         check_coverage(gauges, art);
+        std::erase_if(art, [](const BitmapArt& bitmap) { return !bitmap.paint; });
         std::sort(art.begin(), art.end(),
                   [](const BitmapArt& a, const BitmapArt& b) { return a.id < b.id; });
 

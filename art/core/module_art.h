@@ -16,7 +16,9 @@ struct BitmapArt {
     int width{};
     int height{};
     int bits_per_pixel{};  // 8 (palette) or 24
-    // Paints on a fully transparent surface of width x height.
+    // Paints on a fully transparent surface of width x height. Empty for a
+    // bitmap the declarations name but the module deliberately does not carry
+    // (an icon state that shows nothing).
     std::function<void(cairo_t*)> paint;
 };
 

@@ -66,6 +66,10 @@ const module_file::Bitmap& BitmapLibrary::bitmap(const host::LoadedModule& modul
     return *bitmap;
 }
 
+bool BitmapLibrary::carries(const host::LoadedModule& module, std::uint32_t id) {
+    return file_of(module).bitmap(id) != nullptr;
+}
+
 const Image& BitmapLibrary::picture(const host::LoadedModule& module, std::uint32_t id,
                                     BitmapUse use) {
     const auto key = std::make_tuple(module.file().string(), id, use);

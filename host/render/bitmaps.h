@@ -34,6 +34,9 @@ class BitmapLibrary {
     // Throws std::runtime_error naming the module and id when the module file
     // cannot be read or holds no such bitmap.
     const module_file::Bitmap& bitmap(const host::LoadedModule& module, std::uint32_t id);
+    // True when the module file holds bitmap `id` (throws like bitmap() when the
+    // file cannot be read).
+    bool carries(const host::LoadedModule& module, std::uint32_t id);
     // Cached per module, id and use.
     const Image& picture(const host::LoadedModule& module, std::uint32_t id, BitmapUse use);
 

@@ -271,10 +271,10 @@ void GaugeRenderer::draw_icon(cairo_t* cr, const host::LoadedModule& module, con
                               std::int32_t image) {
     const auto& icon = record<Icon>(element);
     if (image < 0 || static_cast<std::uint32_t>(image) >= icon.icon_count) return;
-    paint_picture_at(cr,
-                     bitmaps_.picture(module, element.bitmap + static_cast<std::uint32_t>(image),
-                                      use_of(element)),
-                     element.x, element.y);
+    // A state whose image the module does not carry shows nothing, like -1.
+    const std::uint32_t id = element.bitmap + static_cast<std::uint32_t>(image);
+    if (!bitmaps_.carries(module, id)) return;
+    paint_picture_at(cr, bitmaps_.picture(module, id, use_of(element)), element.x, element.y);
 }
 
 namespace {

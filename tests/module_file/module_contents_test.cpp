@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
+#include <string>
+#include <utility>
 
 #include "built_modules.h"
 
@@ -116,6 +119,10 @@ TEST(ModuleFile, RadiosHasEveryUnitsBitmapsInUsEnglish) {
     }
 }
 
+// Icon states that deliberately show nothing: the module carries no image for
+// them (the turn coordinator flag's second state).
+const std::set<std::pair<std::string, std::uint32_t>> kStatesWithoutImage = {{"Ostrel0", 0x154}};
+
 // The declarations name bitmaps by id; each must be in the file, and the
 // pictures placed whole on the background must fit on it.
 TEST(ModuleFile, EveryBitmapTheDeclarationsDrawIsInTheModule) {
@@ -131,6 +138,10 @@ TEST(ModuleFile, EveryBitmapTheDeclarationsDrawIsInTheModule) {
                 for (std::uint32_t id : bitmaps_drawn_by(*element)) {
                     SCOPED_TRACE(id);
                     const module_file::Bitmap* bitmap = module.bitmap(id);
+                    if (kStatesWithoutImage.contains({path.stem().string(), id})) {
+                        EXPECT_EQ(bitmap, nullptr) << "an image for a state declared without one";
+                        continue;
+                    }
                     ASSERT_NE(bitmap, nullptr);
                     if (element->kind != gauge::kStaticImage && element->kind != gauge::kIcon) {
                         continue;
