@@ -111,9 +111,9 @@ constinit Icon800 rev_lamp = lamp<kBackCourseToken>(bitmap::kRevLit, 310);
 constinit Icon800 alt_lamp = lamp<kAltHoldToken>(bitmap::kAltLit, 388);
 
 // The heading and lateral fields hold three characters, the settings nine.
-constexpr DisplaySpec field(std::int32_t x, std::int32_t y, std::uint32_t width,
-                            std::uint32_t max_chars, std::uint32_t special_flags,
-                            ElementCallback callback) {
+constexpr DisplayLayout field(std::int32_t x, std::int32_t y, std::uint32_t width,
+                              std::uint32_t max_chars, std::uint32_t special_flags,
+                              ElementCallback callback) {
     return {.gauge = kGauge,
             .x = x,
             .y = y,
@@ -126,12 +126,12 @@ constexpr DisplaySpec field(std::int32_t x, std::int32_t y, std::uint32_t width,
             .callback = callback};
 }
 
-constexpr DisplaySpec with_tokens(DisplaySpec spec, std::uint32_t first, std::uint32_t second = 0,
-                                  std::uint32_t third = 0) {
-    spec.tokens[0] = first;
-    spec.tokens[1] = second;
-    spec.tokens[2] = third;
-    return spec;
+constexpr DisplayLayout with_tokens(DisplayLayout layout, std::uint32_t first,
+                                    std::uint32_t second = 0, std::uint32_t third = 0) {
+    layout.tokens[0] = first;
+    layout.tokens[1] = second;
+    layout.tokens[2] = third;
+    return layout;
 }
 
 constinit String800 heading_field =

@@ -11,7 +11,7 @@ namespace radios {
 
 // A display of the stack: amber segment digits on black, highlighted in white,
 // one line centred in its box.
-struct DisplaySpec {
+struct DisplayLayout {
     gauge::GaugeHeader* gauge{};
     std::int32_t x{};
     std::int32_t y{};
@@ -27,18 +27,18 @@ struct DisplaySpec {
     gauge::Element* const* children{};
 };
 
-constexpr gauge::String800 radio_display(const DisplaySpec& spec) {
+constexpr gauge::String800 radio_display(const DisplayLayout& layout) {
     gauge::String800 display = {.record = {.common = {.kind = gauge::kString,
                                                       .bitmap = gauge::kNoBitmap,
-                                                      .x = spec.x,
-                                                      .y = spec.y,
-                                                      .gauge = spec.gauge,
-                                                      .children = spec.children,
-                                                      .failures = spec.failures,
-                                                      .image_flags = spec.image_flags,
-                                                      .special_flags = spec.special_flags},
-                                           .box_width = spec.width,
-                                           .box_height = spec.height,
+                                                      .x = layout.x,
+                                                      .y = layout.y,
+                                                      .gauge = layout.gauge,
+                                                      .children = layout.children,
+                                                      .failures = layout.failures,
+                                                      .image_flags = layout.image_flags,
+                                                      .special_flags = layout.special_flags},
+                                           .box_width = layout.width,
+                                           .box_height = layout.height,
                                            .text_colour = 0x0060D0,
                                            .background_colour = 0x000000,
                                            .highlight_colour = 0xFFFFFF,
@@ -46,10 +46,10 @@ constexpr gauge::String800 radio_display(const DisplaySpec& spec) {
                                            .font_weight = 400,
                                            .character_set = 1,
                                            .text_format = 0x25,
-                                           .max_chars = spec.max_chars,
-                                           .highlights = spec.highlights,
-                                           .callback = spec.callback}};
-    for (int i = 0; i < 3; ++i) display.record.variables[i].token = spec.tokens[i];
+                                           .max_chars = layout.max_chars,
+                                           .highlights = layout.highlights,
+                                           .callback = layout.callback}};
+    for (int i = 0; i < 3; ++i) display.record.variables[i].token = layout.tokens[i];
     return display;
 }
 
@@ -67,19 +67,19 @@ struct IconSpec {
     gauge::Element* const* children{};
 };
 
-constexpr gauge::Icon800 radio_icon(const IconSpec& spec) {
+constexpr gauge::Icon800 radio_icon(const IconSpec& layout) {
     return {.record = {.common = {.kind = gauge::kIcon,
-                                  .bitmap = spec.bitmap,
-                                  .x = spec.x,
-                                  .y = spec.y,
-                                  .gauge = spec.gauge,
-                                  .children = spec.children,
-                                  .failures = spec.failures,
-                                  .image_flags = spec.image_flags},
-                       .variable = {.token = spec.token},
+                                  .bitmap = layout.bitmap,
+                                  .x = layout.x,
+                                  .y = layout.y,
+                                  .gauge = layout.gauge,
+                                  .children = layout.children,
+                                  .failures = layout.failures,
+                                  .image_flags = layout.image_flags},
+                       .variable = {.token = layout.token},
                        .switch_type = 0,
-                       .icon_count = spec.image_count,
-                       .callback = spec.callback}};
+                       .icon_count = layout.image_count,
+                       .callback = layout.callback}};
 }
 
 // A face: the static image at (0, 0) that every other element hangs under.
