@@ -54,7 +54,7 @@ constexpr gauge::String800 radio_display(const DisplayLayout& layout) {
 }
 
 // An icon of switch type 0 without scrolling, as every icon of the stack is.
-struct IconSpec {
+struct IconLayout {
     gauge::GaugeHeader* gauge{};
     std::uint32_t bitmap{};
     std::int32_t x{};
@@ -67,7 +67,7 @@ struct IconSpec {
     gauge::Element* const* children{};
 };
 
-constexpr gauge::Icon800 radio_icon(const IconSpec& layout) {
+constexpr gauge::Icon800 radio_icon(const IconLayout& layout) {
     return {.record = {.common = {.kind = gauge::kIcon,
                                   .bitmap = layout.bitmap,
                                   .x = layout.x,
