@@ -28,6 +28,14 @@ constexpr MouseRect mouse_key_event(std::int32_t x, std::int32_t y, std::uint32_
     return {kMouseChild, x, y, width, height, cursor, 0, flags, key_event, nullptr, 0};
 }
 
+// A mouse function that puts one of the gauge's own state bytes at a fixed
+// value: the two halves of a power knob or a two-way switch.
+template <std::int8_t& State, std::int8_t Value>
+std::int32_t GAUGE_CALL set_state(MousePosition*, std::uint32_t) {
+    State = Value;
+    return 0;
+}
+
 inline constexpr MouseRect kMouseRectEndParent = {.kind = kMouseEndParent};
 inline constexpr MouseRect kMouseRectEnd = {.kind = kMouseEnd};
 

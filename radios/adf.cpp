@@ -45,15 +45,6 @@ double GAUGE_CALL knob_image(Element*) {
 }
 
 // ---------------------------------------------------------------------------
-// Mouse functions.
-
-template <int Power>
-std::int32_t GAUGE_CALL set_power(MousePosition*, std::uint32_t) {
-    power = Power;
-    return 0;
-}
-
-// ---------------------------------------------------------------------------
 // Declarations.
 
 constexpr FailureEntry kFailures[] = {{20, 3, 0}, {21, 3, 0}, {5, 0, 0}, {0, 0, 0}};
@@ -89,8 +80,8 @@ constexpr Element* const elements[] = {&face.common, nullptr};
 // clang-format off
 constexpr MouseRect mouse_rects[] = {
     mouse_parent(0, 0, 0, 0),
-        mouse_function(350, 59, 20, 50, kCursorDown, kMouseLeftClick, set_power<0>),
-        mouse_function(380, 59, 50, 50, kCursorUp, kMouseLeftClick, set_power<1>),
+        mouse_function(350, 59, 20, 50, kCursorDown, kMouseLeftClick, set_state<power, 0>),
+        mouse_function(380, 59, 50, 50, kCursorUp, kMouseLeftClick, set_state<power, 1>),
         mouse_parent(160, 13, 200, 100, 0xA709),
             mouse_key_event(16, 0, 15, 44, kCursorUp, kMouseClickRepeat, 0x10070),
             mouse_key_event(32, 0, 15, 44, kCursorUp, kMouseClickRepeat, 0x10071),

@@ -4,7 +4,7 @@
 // values whichever receiver is shown.
 #include "dme.h"
 
-#include <cstring>
+#include <bit>
 
 #include "bitmaps.h"
 #include "mouse_rects.h"
@@ -34,9 +34,7 @@ std::int8_t power = 0;
 std::int8_t receiver = 0;  // 0: R1, 1: R2
 
 bool is_no_distance(double distance) {
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &distance, sizeof bits);
-    return bits == kNoDistanceBits;
+    return std::bit_cast<std::uint64_t>(distance) == kNoDistanceBits;
 }
 
 // ---------------------------------------------------------------------------
@@ -91,12 +89,6 @@ double GAUGE_CALL selector_image(Element*) {
 
 // ---------------------------------------------------------------------------
 // Mouse functions.
-
-template <int Power>
-std::int32_t GAUGE_CALL set_power(MousePosition*, std::uint32_t) {
-    power = Power;
-    return 0;
-}
 
 std::int32_t GAUGE_CALL toggle_receiver(MousePosition*, std::uint32_t) {
     receiver = static_cast<std::int8_t>(1 - receiver);
@@ -162,8 +154,8 @@ constexpr Element* const elements[] = {&face.common, nullptr};
 // clang-format off
 constexpr MouseRect mouse_rects[] = {
     mouse_parent(0, 0, 0, 0, 0xA704),
-        mouse_function(290, 78, 20, 60, kCursorDown, kMouseLeftClick, set_power<0>),
-        mouse_function(315, 78, 20, 60, kCursorUp, kMouseLeftClick, set_power<1>),
+        mouse_function(290, 78, 20, 60, kCursorDown, kMouseLeftClick, set_state<power, 0>),
+        mouse_function(315, 78, 20, 60, kCursorUp, kMouseLeftClick, set_state<power, 1>),
         mouse_parent(366, 30, 50, 60, 0xA708),
             mouse_function(0, 0, 50, 60, kCursorHand, kMouseLeftClick, toggle_receiver),
         kMouseRectEndParent,
